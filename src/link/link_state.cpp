@@ -12,6 +12,8 @@ void TForm1::ComPort1AfterOpen() {
                              Control::MaskEdit2, Control::MaskEdit3, Control::MaskEdit4}) {
     window_.Clear(edit);
   }
+  // The emptied fields no longer show what the sensor reported.
+  session_.Reported = {};
 }
 
 void TForm1::ComPort1AfterClose() {
