@@ -32,7 +32,9 @@ Bytes Settings(std::uint8_t code, std::int16_t pressure_setting) {
   return Sealed(frame);
 }
 
-Bytes Version() { return Sealed({0x5D, 7, 0x01, 0x00, 0x00, 0x80, 1, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0}); }
+Bytes Version() {
+  return Sealed({0x5D, 7, 0x01, 0x00, 0x00, 0x80, 1, 0, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+}
 
 Bytes Join(std::initializer_list<Bytes> parts) {
   Bytes all;
@@ -79,8 +81,7 @@ TEST_F(ReceiveTest, IdentFrame) {
 
 TEST_F(ReceiveTest, AShortFrameOfNoKindIsOnlyDumped) {
   fakes.serial.Arrive({0x5D, 0x06, 0, 0, 0, 0, 0, 0x5B});
-  EXPECT_EQ(fakes.window.calls,
-            (std::vector<std::string>{"SetText Label11 8", "SetText Label6  93 6 0 0 0 0 0 91 "}));
+  EXPECT_EQ(fakes.window.calls, (std::vector<std::string>{"SetText Label11 8", "SetText Label6  93 6 0 0 0 0 0 91 "}));
 }
 
 TEST_F(ReceiveTest, LongFramesAreDumpedGoodOrBad) {
@@ -146,8 +147,7 @@ TEST_F(ReceiveTest, FramesThatArriveTogether) {
 
 TEST_F(ReceiveTest, FramesAfterGarbage) {
   const Bytes cases[] = {
-      Join({{0x00}, CurrentData(10, 0, 0)}),
-      Join({{0x5D, 0x5D, 0x4D, 0x13}, CurrentData(10, 0, 0)}),
+      Join({{0x00}, CurrentData(10, 0, 0)}), Join({{0x5D, 0x5D, 0x4D, 0x13}, CurrentData(10, 0, 0)}),
       Join({{0x5D, 0x01, 0x33}, CurrentData(10, 0, 0)}),  // the start of a long frame that never came
       Join({CurrentData(10, 0, 0), {0xFF, 0x5D}}),        // garbage after the frame is held, harmlessly
   };
@@ -205,7 +205,9 @@ TEST_F(ReceiveTest, AnyGarbageIsFollowedByTheNextCleanFrame) {
       for (auto& byte : garbage) {
         // Plenty of frame starts, so that the receiver is kept waiting.
         const unsigned roll = random() % 8;
-        byte = roll == 0 ? 0x5D : roll == 1 ? 0x4D : static_cast<std::uint8_t>(random() % 9 + (roll == 2 ? 0 : random()));
+        byte = roll == 0   ? 0x5D
+               : roll == 1 ? 0x4D
+                           : static_cast<std::uint8_t>(random() % 9 + (roll == 2 ? 0 : random()));
       }
       fakes.serial.Arrive(garbage);
       ASSERT_LE(form.Session().Receiver.Held(), FrameReader::kMaxHeld);

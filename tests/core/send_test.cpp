@@ -16,9 +16,12 @@ class SendTest : public FormTest {
 
 TEST_F(SendTest, EveryButtonSendsItsFrame) {
   const std::pair<Control, Bytes> cases[] = {
-      {Control::Button7, {0x5D, 0x03, 0, 0, 0, 0, 0, 0x5E}}, {Control::Button5, {0x5D, 0x04, 0, 0, 0, 0, 0, 0x59}},
-      {Control::Button4, {0x5D, 0x05, 0, 0, 0, 0, 0, 0x58}}, {Control::Button9, {0x5D, 0x06, 0, 0, 0, 0, 0, 0x5B}},
-      {Control::Button3, {0x5D, 0x07, 0, 0, 0, 0, 0, 0x5A}}, {Control::Button1, {0x5D, 0x08, 0, 0, 0, 0, 0, 0x55}},
+      {Control::Button7, {0x5D, 0x03, 0, 0, 0, 0, 0, 0x5E}},
+      {Control::Button5, {0x5D, 0x04, 0, 0, 0, 0, 0, 0x59}},
+      {Control::Button4, {0x5D, 0x05, 0, 0, 0, 0, 0, 0x58}},
+      {Control::Button9, {0x5D, 0x06, 0, 0, 0, 0, 0, 0x5B}},
+      {Control::Button3, {0x5D, 0x07, 0, 0, 0, 0, 0, 0x5A}},
+      {Control::Button1, {0x5D, 0x08, 0, 0, 0, 0, 0, 0x55}},
       {Control::Button2, kDefaults},
   };
   for (const auto& [button, frame] : cases) {

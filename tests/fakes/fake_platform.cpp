@@ -15,7 +15,9 @@ void FakeSerialDevice::Close() {
   pending.clear();
 }
 
-void FakeSerialDevice::Write(const std::uint8_t* data, std::size_t size) { written.emplace_back(data, data + size); }
+void FakeSerialDevice::Write(const std::uint8_t* data, std::size_t size) {
+  written.emplace_back(data, data + size);
+}
 
 std::size_t FakeSerialDevice::Read(std::uint8_t* data, std::size_t size) {
   std::size_t taken = 0;

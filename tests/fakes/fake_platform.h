@@ -32,8 +32,8 @@ class FakeSerialDevice final : public SerialDevice {
   bool open = false;
   std::vector<std::string> opened;  // names of every Open attempt
   int closes = 0;
-  std::function<void()> onClose;     // runs inside Close, e.g. to deliver a last event
-  std::vector<Bytes> written;        // one entry per Write
+  std::function<void()> onClose;  // runs inside Close, e.g. to deliver a last event
+  std::vector<Bytes> written;     // one entry per Write
   std::deque<std::uint8_t> pending;
 };
 

@@ -39,6 +39,7 @@ class FormTest : public ::testing::Test {
   }
   void Forget() {
     fakes.window.calls.clear();
+    fakes.window.paints.clear();
     fakes.window.log.clear();
     fakes.serial.written.clear();
   }

@@ -37,7 +37,9 @@ void RecordingWindow::SetMaskText(Control control, std::string_view text) {
   calls.push_back(std::string("SetMaskText ") + ControlName(control) + " " + std::string(text));
 }
 
-std::string RecordingWindow::MaskText(Control control) const { return fields.at(control).ReadBack(); }
+std::string RecordingWindow::MaskText(Control control) const {
+  return fields.at(control).ReadBack();
+}
 
 void RecordingWindow::Clear(Control control) {
   if (auto field = fields.find(control); field != fields.end()) {
@@ -64,7 +66,9 @@ void RecordingWindow::PaintImage(Control control, Colour colour) {
   calls.push_back(std::string("PaintImage ") + ControlName(control) + " " + ColourName(colour));
 }
 
-Colour RecordingWindow::ImageBrush(Control) const { return brush; }
+Colour RecordingWindow::ImageBrush(Control) const {
+  return brush;
+}
 
 void RecordingWindow::AppendLine(Control, std::string_view line) {
   log.emplace_back(line);
@@ -82,6 +86,8 @@ void RecordingWindow::ClearSeries(Control) {
   calls.push_back("ClearSeries");
 }
 
-void RecordingWindow::AddPoint(Control, int x, int y, Colour colour) { series.push_back({x, y, colour}); }
+void RecordingWindow::AddPoint(Control, int x, int y, Colour colour) {
+  series.push_back({x, y, colour});
+}
 
 }  // namespace np72::testing
