@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "null_window.h"
+#include "idle_host.h"
 #include "window/form1.h"
 
 namespace np72::bench {
@@ -35,18 +36,6 @@ class LoopedDevice final : public SerialDevice {
   std::size_t at_ = 0;
 };
 
-struct Idle final : TickSource, PortLookup, Locale, InstanceGuard, DeviceNotifications, Dialogs, Application {
-  void Start(int) override {}
-  void Stop() override {}
-  std::string PortName(const std::string&) override { return "COM5"; }
-  std::string DecimalSeparator() const override { return ","; }
-  bool Acquire() override { return true; }
-  void Subscribe(WindowHandle) override {}
-  std::vector<std::string> PresentInterfaces() override { return {"\\\\?\\USB#VID_0483&PID_5740#NP72BENCH#{x}"}; }
-  void ShowMessage(std::string_view) override {}
-  void ShowError(std::string_view) override {}
-  void Terminate() override {}
-};
 
 std::vector<std::uint8_t> CurrentDataStream(int frames) {
   std::vector<std::uint8_t> stream;
@@ -66,8 +55,8 @@ void ReceivePath(benchmark::State& state) {
   const int frames_per_event = static_cast<int>(state.range(0));
   NullWindow window;
   LoopedDevice device(CurrentDataStream(64));
-  Idle idle;
-  TForm1 form({window, device, idle, idle, idle, idle, idle, idle, idle});
+  testing::IdleHost idle;
+  TForm1 form(idle.With(window, device));
   form.FormCreate();  // the present sensor opens the port
   const int count = frames_per_event * static_cast<int>(kShortFrameSize);
   for (auto _ : state) form.ComPort1RxChar(count);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <deque>
 
+#include "idle_host.h"
 #include "window/form1.h"
 
 namespace np72::fuzz {
@@ -58,18 +59,6 @@ class QueueDevice final : public SerialDevice {
   std::deque<std::uint8_t> pending;
 };
 
-struct Idle final : TickSource, PortLookup, Locale, InstanceGuard, DeviceNotifications, Dialogs, Application {
-  void Start(int) override {}
-  void Stop() override {}
-  std::string PortName(const std::string&) override { return "COM5"; }
-  std::string DecimalSeparator() const override { return ","; }
-  bool Acquire() override { return true; }
-  void Subscribe(WindowHandle) override {}
-  std::vector<std::string> PresentInterfaces() override { return {"\\\\?\\USB#VID_0483&PID_5740#NP72FUZZ#{x}"}; }
-  void ShowMessage(std::string_view) override {}
-  void ShowError(std::string_view) override {}
-  void Terminate() override {}
-};
 
 }  // namespace
 }  // namespace np72::fuzz
@@ -79,8 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace np72::fuzz;
   CheckingWindow window;
   QueueDevice device;
-  Idle idle;
-  TForm1 form({window, device, idle, idle, idle, idle, idle, idle, idle});
+  testing::IdleHost idle;
+  TForm1 form(idle.With(window, device));
   form.FormCreate();
   CheckingWindow::Require(form.ComPort1.Connected());
 
