@@ -1,0 +1,35 @@
+#include "qt/instance_guard.h"
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstring>
+#include <string>
+
+namespace np72::qt {
+
+std::string GuardName(const char* base) {
+  return std::string(base) + "." + std::to_string(getuid());
+}
+
+bool SocketInstanceGuard::Acquire() {
+  if (socket_ >= 0) return true;
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  // sun_path[0] stays zero: the name lives in the abstract namespace, never on disk.
+  if (name_.size() + 1 > sizeof(address.sun_path)) return false;
+  std::memcpy(address.sun_path + 1, name_.data(), name_.size());
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return false;
+  const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + name_.size());
+  if (bind(fd, reinterpret_cast<const sockaddr*>(&address), length) != 0) {
+    close(fd);
+    return false;
+  }
+  socket_ = fd;
+  return true;
+}
+
+}  // namespace np72::qt
