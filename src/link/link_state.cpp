@@ -12,8 +12,10 @@ void TForm1::ComPort1AfterOpen() {
                              Control::MaskEdit2, Control::MaskEdit3, Control::MaskEdit4}) {
     window_.Clear(edit);
   }
-  // The emptied fields no longer show what the sensor reported.
+  // A new connection starts clean: the emptied fields no longer show what the
+  // sensor reported, and no piece of the last connection's frame is kept.
   session_.Reported = {};
+  session_.Receiver.Reset();
 }
 
 void TForm1::ComPort1AfterClose() {

@@ -180,6 +180,15 @@ TEST_F(ReceiveTest, AnUnfinishedFrameIsDroppedWhenAWholeOneArrives) {
   EXPECT_FALSE(form.Session().Receiver.Holding());
 }
 
+TEST_F(ReceiveTest, ANewConnectionKeepsNoPieceOfTheLastOnesFrame) {
+  const Bytes frame = CurrentData(1234, 500, 0);
+  fakes.serial.Arrive(Bytes(frame.begin(), frame.begin() + 4));
+  Remove();
+  PlugIn();
+  fakes.serial.Arrive(Join({Bytes(frame.begin() + 4, frame.end()), CurrentData(50, 0, 0)}));
+  EXPECT_EQ(voltages(), (std::vector<std::string>{"5 мв"}));
+}
+
 TEST_F(ReceiveTest, ALargeBurstIsReadInBoundedPieces) {
   Bytes burst;
   for (int i = 0; i < 100; ++i) {
