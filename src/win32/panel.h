@@ -1,0 +1,23 @@
+// TPanel: a one-pixel bevel, a background colour of its own, one line of centred text.
+#pragma once
+
+#include "win32/own_window.h"
+
+namespace np72::win32 {
+
+class Panel final : public OwnWindow {
+ public:
+  static constexpr const wchar_t* kClassName = L"TPanel";
+  // Window style bit for a lowered bevel (raised without it).
+  static constexpr DWORD kLowered = 0x0001;
+
+  explicit Panel(HWND hwnd) : OwnWindow(hwnd) {}
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void SetColour(COLORREF colour);
+
+ private:
+  void Paint(HDC dc);
+  COLORREF colour_ = GetSysColor(COLOR_BTNFACE);
+};
+
+}  // namespace np72::win32
