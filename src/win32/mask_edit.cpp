@@ -16,15 +16,11 @@ constexpr int kMargin = 2;
 LRESULT MaskEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
-      Changed();
+      Place(reinterpret_cast<const CREATESTRUCTW*>(lparam)->lpszName);
       return 0;
-    case WM_SETTEXT: {
-      const auto* text = reinterpret_cast<const wchar_t*>(lparam);
-      field_.Place(Utf8(text != nullptr ? text : L""));
-      anchor_ = field_.Caret();
-      Changed();
+    case WM_SETTEXT:
+      Place(reinterpret_cast<const wchar_t*>(lparam));
       return TRUE;
-    }
     case WM_GETDLGCODE:
       return DLGC_WANTCHARS | DLGC_WANTARROWS;
     case WM_CHAR:
@@ -63,6 +59,12 @@ LRESULT MaskEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     default:
       return Default(message, wparam, lparam);
   }
+}
+
+void MaskEdit::Place(const wchar_t* text) {
+  field_.Place(Utf8(text != nullptr ? text : L""));
+  anchor_ = field_.Caret();
+  Changed();
 }
 
 void MaskEdit::OnChar(wchar_t character) {

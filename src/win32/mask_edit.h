@@ -17,6 +17,7 @@ class MaskEdit final : public OwnWindow {
   const MaskedField& Field() const { return field_; }
 
  private:
+  void Place(const wchar_t* text);
   void OnChar(wchar_t character);
   void OnKey(WPARAM key);
   void MoveCaret(int position, bool extend);
