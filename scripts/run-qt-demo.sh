@@ -1,0 +1,25 @@
+#!/bin/sh
+# Builds the Linux tool and opens its demo: the real window with the
+# simulated sensor plugged in. Without a display it runs under Xvfb for a few
+# seconds and saves a screenshot of the window.
+set -eu
+cd "$(dirname "$0")/.."
+build=${BUILD_DIR:-build}
+
+cmake -S . -B "$build" -G Ninja -DNP72_BUILD_QT=ON
+cmake --build "$build" -j2 --target np72-demo
+demo="$build/src/qt/np72-demo"
+
+if [ -n "${DISPLAY:-}" ]; then
+  exec "$demo"
+fi
+
+seconds=${DEMO_SECONDS:-4}
+shot="$PWD/$build/np72-demo.png"
+xvfb-run -a -s "-screen 0 1600x900x24" sh -c '
+  "$1" & pid=$!
+  sleep "$2"
+  import -window root "$3"
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+' sh "$demo" "$seconds" "$shot"
+echo "screenshot: $shot"

@@ -1,0 +1,38 @@
+// np72-demo: the tool's window with the simulated sensor plugged in at start.
+#include <QApplication>
+#include <QMetaObject>
+
+#include "qt/front_end.h"
+#include "qt/instance_guard.h"
+#include "sim/simulated_port_lookup.h"
+#include "sim/simulated_serial_device.h"
+
+namespace {
+
+// The simulated sensor is present from the start and never comes or goes.
+class SimulatedSensorPresent final : public np72::DeviceNotifications {
+ public:
+  void Subscribe(np72::WindowHandle) override {}
+  std::vector<std::string> PresentInterfaces() override { return {std::string(np72::sim::kSimulatedInterfaceName)}; }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  using namespace np72::qt;
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("np72-demo");
+
+  np72::sim::SensorModel model;
+  np72::sim::SimulatedSerialDevice serial(model, std::string(np72::sim::kSimulatedPortName),
+                                          [](std::function<void()> closure) {
+                                            QMetaObject::invokeMethod(qApp, std::move(closure), Qt::QueuedConnection);
+                                          });
+  np72::sim::SimulatedPortLookup lookup;
+  SimulatedSensorPresent notifications;
+  SocketInstanceGuard guard(GuardName("Kestrion"));
+  QtDialogs dialogs;
+  FrontEnd front_end(Host{serial, notifications, lookup, guard, dialogs});
+  front_end.Start();
+  return QApplication::exec();
+}
