@@ -6,7 +6,11 @@ set -eu
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
 
-cmake -S . -B "$build" -G Ninja -DNP72_BUILD_QT=ON
+# A build folder keeps the generator it was made with.
+generator="-G Ninja"
+[ -f "$build/CMakeCache.txt" ] && generator=""
+# shellcheck disable=SC2086
+cmake -S . -B "$build" $generator -DNP72_BUILD_QT=ON
 cmake --build "$build" -j2 --target np72-demo
 demo="$build/src/qt/np72-demo"
 

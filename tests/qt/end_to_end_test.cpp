@@ -9,6 +9,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "control_text.h"
 #include "fake_device_source.h"
 #include "qt/front_end.h"
 #include "qt/hotplug.h"
@@ -235,14 +236,7 @@ class EndToEndTest : public QObject {
 
   QWidget* Widget(Control control) { return front_->window().widget(control); }
 
-  QString Text(Control control) {
-    QWidget* widget = Widget(control);
-    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
-    if (auto* panel = qobject_cast<Panel*>(widget)) return panel->text();
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
-    if (auto* masked = qobject_cast<MaskedEdit*>(widget)) return masked->text();
-    return static_cast<QAbstractButton*>(widget)->text();
-  }
+  QString Text(Control control) { return TextOf(Widget(control)); }
 
   // Empties a control so that the answer's arrival shows.
   void ClearShown(Control control) {

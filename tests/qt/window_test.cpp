@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "control_text.h"
 #include "qt/main_window.h"
 #include "qt/widgets/chart.h"
 #include "qt/widgets/indicator.h"
@@ -20,18 +21,6 @@ using namespace np72;
 using namespace np72::qt;
 
 namespace {
-
-// What the operator reads on a control, whatever its kind.
-QString TextOf(const QWidget* widget) {
-  if (auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
-  if (auto* panel = qobject_cast<const Panel*>(widget)) return panel->text();
-  if (auto* edit = qobject_cast<const QLineEdit*>(widget)) return edit->text();
-  if (auto* masked = qobject_cast<const MaskedEdit*>(widget)) return masked->text();
-  if (auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
-  if (auto* box = qobject_cast<const QGroupBox*>(widget)) return box->title();
-  if (auto* memo = qobject_cast<const QPlainTextEdit*>(widget)) return memo->toPlainText();
-  return {};
-}
 
 bool KindMatches(ControlKind kind, const QWidget* widget) {
   switch (kind) {
