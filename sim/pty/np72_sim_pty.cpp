@@ -63,10 +63,10 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  InstallSignals();  // before the path is out: whoever reads it may signal at once
   std::printf("%s\n", terminal->SlavePath().c_str());
   std::fflush(stdout);
 
-  InstallSignals();
   np72::sim::SensorModel model;
   np72::sim::SensorServer server(*terminal, model, stdout);
   const int code = server.Run(g_stop);

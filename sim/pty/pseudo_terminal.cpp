@@ -1,10 +1,13 @@
 #include "pseudo_terminal.h"
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <thread>
 #include <utility>
 
 namespace np72::sim {
@@ -38,6 +41,24 @@ PseudoTerminal::PseudoTerminal(PseudoTerminal&& other) noexcept
 PseudoTerminal::~PseudoTerminal() {
   CloseMaster();
   if (slave_ >= 0) close(slave_);
+}
+
+void PseudoTerminal::WaitUntilRead(int patience_ms) const {
+  constexpr auto kStep = std::chrono::milliseconds(2);
+  constexpr auto kArrival = std::chrono::milliseconds(100);
+  const auto unread = [this] {
+    int count = 0;
+    return ioctl(slave_, FIONREAD, &count) == 0 ? count : 0;
+  };
+  // Written bytes reach the slave's queue a little later, not at once.
+  const auto start = std::chrono::steady_clock::now();
+  while (unread() == 0 && std::chrono::steady_clock::now() - start < kArrival) {
+    std::this_thread::sleep_for(kStep);
+  }
+  const auto deadline = start + std::chrono::milliseconds(patience_ms);
+  while (unread() != 0 && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(kStep);
+  }
 }
 
 void PseudoTerminal::CloseMaster() {

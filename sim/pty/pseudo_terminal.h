@@ -17,7 +17,10 @@ class PseudoTerminal {
 
   int Master() const { return master_; }
   const std::string& SlavePath() const { return slave_path_; }
-  // The host sees a pull-out: every open slave hangs up.
+  // Waits until the host has read everything written to it, at most `patience_ms`.
+  void WaitUntilRead(int patience_ms) const;
+  // The host sees a pull-out: every open slave hangs up, and what it has not
+  // read yet is lost.
   void CloseMaster();
 
  private:

@@ -19,6 +19,7 @@ using namespace std::chrono_literals;
 constexpr int kPollMs = 100;                 // bounds how late a signal is noticed
 constexpr auto kPieceGap = 3ms;              // pieces of one answer really arrive apart
 constexpr auto kHungUpWait = 20ms;           // no spinning while no host holds the slave
+constexpr int kLastWordsMs = 1000;         // a vanishing sensor's half answer reaches the host
 constexpr std::size_t kChunk = 256;
 
 void WriteAll(int fd, std::span<const std::uint8_t> bytes) {
@@ -110,6 +111,7 @@ void SensorServer::Send(const Deliveries& deliveries) {
     Log("tx", deliveries[i]);
   }
   if (model_.Gone()) {
+    terminal_.WaitUntilRead(kLastWordsMs);
     terminal_.CloseMaster();
     done_ = true;
   }
