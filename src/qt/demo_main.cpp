@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QMetaObject>
 
+#include "app/error_box.h"
 #include "qt/front_end.h"
 #include "qt/instance_guard.h"
 #include "sim/simulated_port_lookup.h"
@@ -23,15 +24,18 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("np72-demo");
 
+  QtDialogs dialogs;
   np72::sim::SensorModel model;
-  np72::sim::SimulatedSerialDevice serial(model, std::string(np72::sim::kSimulatedPortName),
-                                          [](std::function<void()> closure) {
-                                            QMetaObject::invokeMethod(qApp, std::move(closure), Qt::QueuedConnection);
-                                          });
+  // The simulated port's events reach the form from the loop, guarded like any other.
+  np72::sim::SimulatedSerialDevice serial(
+      model, std::string(np72::sim::kSimulatedPortName), [&dialogs](std::function<void()> closure) {
+        QMetaObject::invokeMethod(
+            qApp, [&dialogs, closure = std::move(closure)] { np72::RunGuarded(dialogs, closure); },
+            Qt::QueuedConnection);
+      });
   np72::sim::SimulatedPortLookup lookup;
   SimulatedSensorPresent notifications;
   SocketInstanceGuard guard(GuardName("Kestrion"));
-  QtDialogs dialogs;
   FrontEnd front_end(Host{serial, notifications, lookup, guard, dialogs});
   front_end.Start();
   return QApplication::exec();

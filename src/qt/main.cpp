@@ -15,9 +15,9 @@ int main(int argc, char* argv[]) {
 
   UdevSource udev;
   Hotplug hotplug(udev);
-  QtSerialDevice serial;
-  SocketInstanceGuard guard(GuardName("Kestrion"));
   QtDialogs dialogs;
+  QtSerialDevice serial(dialogs);
+  SocketInstanceGuard guard(GuardName("Kestrion"));
   FrontEnd front_end(Host{serial, hotplug, hotplug, guard, dialogs});
   hotplug.SetReceiver([&](const np72::DeviceChange& event) { front_end.DeviceChanged(event); });
   front_end.Start();

@@ -2,9 +2,11 @@
 
 #include <QTimer>
 
+#include "app/error_box.h"
+
 namespace np72::qt {
 
-QtSerialDevice::QtSerialDevice() {
+QtSerialDevice::QtSerialDevice(Dialogs& dialogs) : dialogs_(dialogs) {
   connect(&port_, &QSerialPort::readyRead, this, &QtSerialDevice::OnReadyRead);
   connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialDevice::OnError);
 }
@@ -48,7 +50,7 @@ std::size_t QtSerialDevice::Read(std::uint8_t* data, std::size_t size) {
 
 void QtSerialDevice::OnReadyRead() {
   const qint64 pending = port_.bytesAvailable();
-  if (events_ != nullptr && pending > 0) events_->Received(static_cast<int>(pending));
+  if (events_ != nullptr && pending > 0) RunGuarded(dialogs_, [&] { events_->Received(static_cast<int>(pending)); });
 }
 
 void QtSerialDevice::OnError(QSerialPort::SerialPortError error) {
@@ -59,7 +61,9 @@ void QtSerialDevice::OnError(QSerialPort::SerialPortError error) {
   if (goneReported_ || !port_.isOpen()) return;
   goneReported_ = true;
   QTimer::singleShot(0, this, [this, generation = generation_] {
-    if (generation == generation_ && port_.isOpen() && events_ != nullptr) events_->DeviceGone();
+    if (generation == generation_ && port_.isOpen() && events_ != nullptr) {
+      RunGuarded(dialogs_, [this] { events_->DeviceGone(); });
+    }
   });
 }
 

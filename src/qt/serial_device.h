@@ -4,6 +4,7 @@
 #include <QSerialPort>
 
 #include "platform/serial_device.h"
+#include "platform/shell.h"
 
 namespace np72::qt {
 
@@ -11,7 +12,8 @@ class QtSerialDevice final : public QObject, public SerialDevice {
   Q_OBJECT
 
  public:
-  QtSerialDevice();
+  // An error that escapes the form's receive handling shows in the dialogs' error box.
+  explicit QtSerialDevice(Dialogs& dialogs);
 
   void SetEvents(SerialEvents& events) override { events_ = &events; }
   bool Open(const std::string& name) override;
@@ -23,6 +25,7 @@ class QtSerialDevice final : public QObject, public SerialDevice {
   void OnReadyRead();
   void OnError(QSerialPort::SerialPortError error);
 
+  Dialogs& dialogs_;
   QSerialPort port_;
   SerialEvents* events_ = nullptr;
   // Counts opens, so that a loss reported for an earlier open is dropped.

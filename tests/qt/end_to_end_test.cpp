@@ -49,12 +49,12 @@ class EndToEndTest : public QObject {
     QVERIFY2(sim_->Start(QStringLiteral(NP72_SIM_PTY)), "the simulator gave no pty");
     source_ = std::make_unique<FakeDeviceSource>();
     hotplug_ = std::make_unique<Hotplug>(*source_);
-    serial_ = std::make_unique<QtSerialDevice>();
+    dialogs_ = std::make_unique<RecordingDialogs>();
+    serial_ = std::make_unique<QtSerialDevice>(*dialogs_);
     // A guard is held until the process ends: each test's window takes its own.
     static int tests = 0;
     guard_ = std::make_unique<SocketInstanceGuard>(GuardName("np72-end-to-end") + "." + std::to_string(getpid()) + "." +
                                                    std::to_string(++tests));
-    dialogs_ = std::make_unique<RecordingDialogs>();
     front_ = std::make_unique<FrontEnd>(Host{*serial_, *hotplug_, *hotplug_, *guard_, *dialogs_});
     hotplug_->SetReceiver([this](const DeviceChange& event) { front_->DeviceChanged(event); });
   }
