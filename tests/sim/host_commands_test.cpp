@@ -1,0 +1,21 @@
+#include "sim/host_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "protocol/frames.h"
+
+namespace np72::sim {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+TEST(HostCommands, AreTheFramesOnTheWire) {
+  EXPECT_EQ(ShortCommand(CmdPollCurrent), (Bytes{0x5D, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x5F}));
+  EXPECT_EQ(ShortCommand(CmdCalibrate), (Bytes{0x5D, 0x05, 0x00, 0x00, 0x00, 0x00, 0x00, 0x58}));
+  EXPECT_EQ(WriteSettingsCommand(2000, 0, 100, 2000),
+            (Bytes{0x5D, 0x01, 0x00, 0x00, 0x00, 0x00, 0xD0, 0x07, 0x00, 0x00, 0x64, 0x00, 0xD0,
+                   0x07, 0x00, 0x00, 0x00, 0x38}));
+}
+
+}  // namespace
+}  // namespace np72::sim
