@@ -43,7 +43,9 @@ status=${PIPESTATUS[0]}
 StopSimulator
 
 # The active window with live data, for a look at cut or wrapped texts.
-StartSimulator "$simulator" "$work" && MapPort COM5 "$SIM_PTY" && wineserver -k && wineserver -w &&
+# The sensor is present at start, so the tool opens it without an arrival.
+StartSimulator "$simulator" "$work" && MapPort COM5 "$SIM_PTY" &&
+  SetFriendlyName NP72000123 "USB Serial Device (COM5)" && wineserver -k && wineserver -w &&
   Screenshot "$build/src/win32/np72.exe" "$root/$build/np72-active.png" &&
   echo "screenshot: $root/$build/np72-active.png"
 StopSimulator

@@ -49,11 +49,10 @@ StopSimulator() {
   return 0
 }
 
-# Screenshot EXE PNG [DISPLAY]: runs EXE in a Wine desktop with the sensor
-# present at start, waits for live data and saves the screen.
+# Screenshot EXE PNG: runs EXE in a Wine desktop under Xvfb, waits for live
+# data and saves the main window's area of the screen.
 Screenshot() {
   local exe=$1 png=$2
-  SetFriendlyName NP72000123 "USB Serial Device (COM5)"
   local screen=$png.screen.png
   xvfb-run -a -s "-screen 0 1600x840x24" bash -c '
     wine explorer /desktop=np72,1600x840 "$1" & sleep 8
