@@ -19,7 +19,7 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 seconds=${DEMO_SECONDS:-4}
-shot="$PWD/$build/np72-demo.png"
+case $build in /*) shot="$build/np72-demo.png" ;; *) shot="$PWD/$build/np72-demo.png" ;; esac
 xvfb-run -a -s "-screen 0 1600x900x24" sh -c '
   "$1" & pid=$!
   sleep "$2"

@@ -14,7 +14,7 @@ namespace np72 {
 // The last 200 voltage readings behind the chart, in whole mV.
 struct VoltageHistory {
   static constexpr int kSlots = 200;
-  std::array<std::int32_t, kSlots + 1> slots{};  // numbered 1 to 200; [0] unused
+  std::array<std::int32_t, kSlots + 1> readings{};  // numbered 1 to 200; [0] unused
   std::int32_t writePosition = 1;
 };
 

@@ -11,14 +11,14 @@ void TForm1::ShowCurrentData(std::int16_t sensor_voltage, std::int16_t pressure,
 
   VoltageHistory& history = session_.History;
   if (history.writePosition > VoltageHistory::kSlots) history.writePosition = 1;
-  history.slots[history.writePosition] = sensor_voltage / 10;
+  history.readings[history.writePosition] = sensor_voltage / 10;
 
   // The newest reading at X = 200, the oldest kept one at X = 1.
   window_.ClearSeries(Control::Series1);
   std::int32_t read = history.writePosition + 1;
   for (int x = 1; x <= VoltageHistory::kSlots; ++x, ++read) {
     if (read > VoltageHistory::kSlots) read = 1;
-    window_.AddPoint(Control::Series1, x, history.slots[read], Colour::Red);
+    window_.AddPoint(Control::Series1, x, history.readings[read], Colour::Red);
   }
   ++history.writePosition;
 }

@@ -74,7 +74,7 @@ TEST_F(LiveViewTest, TheChartShowsTheLast200ReadingsNewestAtTheRight) {
     ASSERT_EQ(fakes.window.series[x - 1].x, x);
     ASSERT_EQ(fakes.window.series[x - 1].y, x + 1) << x;  // readings 2 to 201
   }
-  EXPECT_EQ(form.Session().History.slots[1], 201);
+  EXPECT_EQ(form.Session().History.readings[1], 201);
 }
 
 TEST_F(LiveViewTest, ReadingsOutsideTheAxesAreKept) {
