@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the Linux tool and opens its demo: the real window with the
-# simulated sensor plugged in. Without a display it runs under Xvfb for a few
-# seconds and saves a screenshot of the window.
+# simulated sensor plugged in (TARGET=np72 opens the tool itself). Without a
+# display it runs under Xvfb for a few seconds and saves a screenshot.
 set -eu
 cd "$(dirname "$0")/.."
 build=${BUILD_DIR:-build}
@@ -11,15 +11,16 @@ generator="-G Ninja"
 [ -f "$build/CMakeCache.txt" ] && generator=""
 # shellcheck disable=SC2086
 cmake -S . -B "$build" $generator -DNP72_BUILD_QT=ON
-cmake --build "$build" -j2 --target np72-demo
-demo="$build/src/qt/np72-demo"
+target=${TARGET:-np72-demo}
+cmake --build "$build" -j2 --target "$target"
+demo="$build/src/qt/$target"
 
 if [ -n "${DISPLAY:-}" ]; then
   exec "$demo"
 fi
 
 seconds=${DEMO_SECONDS:-4}
-case $build in /*) shot="$build/np72-demo.png" ;; *) shot="$PWD/$build/np72-demo.png" ;; esac
+case $build in /*) shot="$build/$target.png" ;; *) shot="$PWD/$build/$target.png" ;; esac
 xvfb-run -a -s "-screen 0 1600x900x24" sh -c '
   "$1" & pid=$!
   sleep "$2"
