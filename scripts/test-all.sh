@@ -15,14 +15,14 @@ QT_QPA_PLATFORM=offscreen ctest --test-dir build-test --output-on-failure -j2
 
 echo "== Core and simulator under AddressSanitizer and UndefinedBehaviorSanitizer"
 rm -rf build-sanitize
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNP72_SANITIZERS=address,undefined
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNP72_SANITIZERS=address,undefined \
+  -DNP72_BUILD_BENCH=OFF
 cmake --build build-sanitize -j2
 ctest --test-dir build-sanitize --output-on-failure -j2
 
-for suite in scripts/test-win32.sh scripts/test-fuzz.sh; do
-  if [[ -x $suite ]]; then
-    echo "== $suite"
-    "$suite"
-  fi
-done
+echo "== Windows front-end under Wine"
+NP72_SIMULATOR="$PWD/build-test/sim/pty/np72-sim-pty" scripts/test-win32.sh
+
+echo "== A minute of fuzzing the receive path"
+scripts/test-fuzz.sh
 echo "All test suites passed."

@@ -30,32 +30,6 @@ Chart::~Chart() {
   if (title_font_ != nullptr) DeleteObject(title_font_);
 }
 
-LRESULT Chart::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      return 1;  // WM_PAINT covers every pixel
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC target = BeginPaint(hwnd_, &ps);
-      RECT rect;
-      GetClientRect(hwnd_, &rect);
-      HDC buffer = CreateCompatibleDC(target);
-      HBITMAP bitmap = CreateCompatibleBitmap(target, rect.right, rect.bottom);
-      const HGDIOBJ old_bitmap = SelectObject(buffer, bitmap);
-      Paint(buffer, rect);
-      BitBlt(target, 0, 0, rect.right, rect.bottom, buffer, 0, 0, SRCCOPY);
-      SelectObject(buffer, old_bitmap);
-      DeleteObject(bitmap);
-      DeleteDC(buffer);
-      EndPaint(hwnd_, &ps);
-      invalid_ = false;
-      return 0;
-    }
-    default:
-      return Default(message, wparam, lparam);
-  }
-}
-
 void Chart::ClearSeries() {
   points_.clear();
   Invalidate();
@@ -74,7 +48,8 @@ void Chart::Invalidate() {
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void Chart::Paint(HDC dc, const RECT& rect) {
+void Chart::Paint(HDC dc, RECT rect) {
+  invalid_ = false;
   FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
   SetBkMode(dc, TRANSPARENT);
 

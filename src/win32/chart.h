@@ -10,13 +10,12 @@
 
 namespace np72::win32 {
 
-class Chart final : public OwnWindow {
+class Chart final : public PaintedWindow {
  public:
   static constexpr const wchar_t* kClassName = L"TChart";
 
-  explicit Chart(HWND hwnd) : OwnWindow(hwnd) {}
+  explicit Chart(HWND hwnd) : PaintedWindow(hwnd) {}
   ~Chart() override;
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
 
   void ClearSeries();
   void AddPoint(int x, int y, COLORREF colour);
@@ -27,7 +26,7 @@ class Chart final : public OwnWindow {
     COLORREF colour;
   };
   void Invalidate();
-  void Paint(HDC dc, const RECT& rect);
+  void Paint(HDC dc, RECT rect) override;
   void PaintAxes(HDC dc, const RECT& plot);
   void PaintSeries(HDC dc, const RECT& plot);
 

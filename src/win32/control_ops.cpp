@@ -52,7 +52,7 @@ void ControlOps::SetVisible(Control control, bool visible) {
 
 void ControlOps::PaintImage(Control control, Colour brush) {
   brushes_[static_cast<std::size_t>(control)] = brush;
-  Own<Indicator>(window_.Of(control))->Paint(ColourRef(brush));
+  Own<Indicator>(window_.Of(control))->SetBrush(ColourRef(brush));
 }
 
 Colour ControlOps::ImageBrush(Control control) const {

@@ -2,29 +2,7 @@
 
 namespace np72::win32 {
 
-LRESULT GroupBox::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      return 1;  // WM_PAINT covers every pixel
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      Paint(BeginPaint(hwnd_, &ps));
-      EndPaint(hwnd_, &ps);
-      return 0;
-    }
-    case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcW(hwnd_, message, wparam, lparam);
-      InvalidateRect(hwnd_, nullptr, FALSE);
-      return result;
-    }
-    default:
-      return Default(message, wparam, lparam);
-  }
-}
-
-void GroupBox::Paint(HDC dc) {
-  RECT rect;
-  GetClientRect(hwnd_, &rect);
+void GroupBox::Paint(HDC dc, RECT rect) {
   FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
   const HGDIOBJ old_font = SelectObject(dc, Font());
   TEXTMETRICW metrics;

@@ -5,15 +5,14 @@
 
 namespace np72::win32 {
 
-class GroupBox final : public OwnWindow {
+class GroupBox final : public PaintedWindow {
  public:
   static constexpr const wchar_t* kClassName = L"TGroupBox";
 
-  explicit GroupBox(HWND hwnd) : OwnWindow(hwnd) {}
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  explicit GroupBox(HWND hwnd) : PaintedWindow(hwnd) {}
 
  private:
-  void Paint(HDC dc);
+  void Paint(HDC dc, RECT rect) override;
 };
 
 }  // namespace np72::win32

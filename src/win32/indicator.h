@@ -7,15 +7,16 @@
 
 namespace np72::win32 {
 
-class Indicator final : public OwnWindow {
+class Indicator final : public PaintedWindow {
  public:
   static constexpr const wchar_t* kClassName = L"TImage";
 
-  explicit Indicator(HWND hwnd) : OwnWindow(hwnd) {}
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
-  void Paint(COLORREF brush);
+  explicit Indicator(HWND hwnd) : PaintedWindow(hwnd) {}
+  void SetBrush(COLORREF brush);
 
  private:
+  void Paint(HDC dc, RECT rect) override;
+
   std::optional<COLORREF> brush_;  // no picture until the first paint
 };
 

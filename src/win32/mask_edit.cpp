@@ -48,16 +48,8 @@ LRESULT MaskEdit::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_KILLFOCUS:
       DestroyCaret();
       return 0;
-    case WM_ERASEBKGND:
-      return 1;  // WM_PAINT covers every pixel
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      Paint(BeginPaint(hwnd_, &ps));
-      EndPaint(hwnd_, &ps);
-      return 0;
-    }
     default:
-      return Default(message, wparam, lparam);
+      return PaintedWindow::Handle(message, wparam, lparam);
   }
 }
 
@@ -146,9 +138,7 @@ void MaskEdit::PlaceCaret() {
   ReleaseDC(hwnd_, dc);
 }
 
-void MaskEdit::Paint(HDC target) {
-  RECT rect;
-  GetClientRect(hwnd_, &rect);
+void MaskEdit::Paint(HDC target, RECT rect) {
   FillRect(target, &rect, GetSysColorBrush(COLOR_WINDOW));
   const HGDIOBJ old_font = SelectObject(target, Font());
   const std::wstring shown = Wide(field_.Display());

@@ -8,11 +8,11 @@
 
 namespace np72::win32 {
 
-class MaskEdit final : public OwnWindow {
+class MaskEdit final : public PaintedWindow {
  public:
   static constexpr const wchar_t* kClassName = L"TMaskEdit";
 
-  explicit MaskEdit(HWND hwnd) : OwnWindow(hwnd) {}
+  explicit MaskEdit(HWND hwnd) : PaintedWindow(hwnd) {}
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   const MaskedField& Field() const { return field_; }
 
@@ -24,7 +24,7 @@ class MaskEdit final : public OwnWindow {
   // Empties the selected positions; false when nothing was selected.
   bool EraseSelection();
   void Changed();
-  void Paint(HDC dc);
+  void Paint(HDC dc, RECT rect) override;
   int PositionAt(int x);
   int XOf(HDC dc, int position) const;
   void PlaceCaret();

@@ -20,6 +20,36 @@ LRESULT OwnWindow::Default(UINT message, WPARAM wparam, LPARAM lparam) {
   }
 }
 
+LRESULT PaintedWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // WM_PAINT covers every pixel
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC target = BeginPaint(hwnd_, &ps);
+      RECT client;
+      GetClientRect(hwnd_, &client);
+      HDC buffer = CreateCompatibleDC(target);
+      HBITMAP bitmap = CreateCompatibleBitmap(target, client.right, client.bottom);
+      const HGDIOBJ old_bitmap = SelectObject(buffer, bitmap);
+      Paint(buffer, client);
+      BitBlt(target, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+      SelectObject(buffer, old_bitmap);
+      DeleteObject(bitmap);
+      DeleteDC(buffer);
+      EndPaint(hwnd_, &ps);
+      return 0;
+    }
+    case WM_SETTEXT: {
+      const LRESULT result = DefWindowProcW(hwnd_, message, wparam, lparam);
+      InvalidateRect(hwnd_, nullptr, FALSE);
+      return result;
+    }
+    default:
+      return Default(message, wparam, lparam);
+  }
+}
+
 std::wstring WindowText(HWND hwnd) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));

@@ -27,6 +27,17 @@ class OwnWindow {
   HFONT font_ = nullptr;
 };
 
+// A window that paints every pixel itself, into a buffer so that it never
+// flickers, and repaints when its text changes.
+class PaintedWindow : public OwnWindow {
+ public:
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+
+ protected:
+  using OwnWindow::OwnWindow;
+  virtual void Paint(HDC dc, RECT client) = 0;
+};
+
 // A window's text as it stands.
 std::wstring WindowText(HWND hwnd);
 

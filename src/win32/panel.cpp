@@ -2,34 +2,12 @@
 
 namespace np72::win32 {
 
-LRESULT Panel::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      return 1;  // WM_PAINT covers every pixel
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      Paint(BeginPaint(hwnd_, &ps));
-      EndPaint(hwnd_, &ps);
-      return 0;
-    }
-    case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcW(hwnd_, message, wparam, lparam);
-      InvalidateRect(hwnd_, nullptr, FALSE);
-      return result;
-    }
-    default:
-      return Default(message, wparam, lparam);
-  }
-}
-
 void Panel::SetColour(COLORREF colour) {
   colour_ = colour;
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void Panel::Paint(HDC dc) {
-  RECT rect;
-  GetClientRect(hwnd_, &rect);
+void Panel::Paint(HDC dc, RECT rect) {
   HBRUSH brush = CreateSolidBrush(colour_);
   FillRect(dc, &rect, brush);
   DeleteObject(brush);

@@ -5,18 +5,17 @@
 
 namespace np72::win32 {
 
-class Panel final : public OwnWindow {
+class Panel final : public PaintedWindow {
  public:
   static constexpr const wchar_t* kClassName = L"TPanel";
   // Window style bit for a lowered bevel (raised without it).
   static constexpr DWORD kLowered = 0x0001;
 
-  explicit Panel(HWND hwnd) : OwnWindow(hwnd) {}
-  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  explicit Panel(HWND hwnd) : PaintedWindow(hwnd) {}
   void SetColour(COLORREF colour);
 
  private:
-  void Paint(HDC dc);
+  void Paint(HDC dc, RECT rect) override;
   COLORREF colour_ = GetSysColor(COLOR_BTNFACE);
 };
 

@@ -10,6 +10,7 @@
 #include "device_registry.h"
 #include "e2e_tool.h"
 #include "protocol/frames.h"
+#include "sim/host_commands.h"
 #include "window/number_format.h"
 
 namespace np72::e2e {
@@ -23,21 +24,7 @@ constexpr const char* kActive = "Устройство активно";
 constexpr const char* kSerial = "NP72000123";
 const std::string kFlashDrive = "\\\\?\\USB#VID_0781&PID_5567#4C530001#{a5dcbf10-6530-11d2-901f-00c04fb951ed}";
 
-Frame ShortCommand(std::uint8_t code) {
-  ShortFrame frame{FrameHeader, code};
-  Seal(frame);
-  return {frame.begin(), frame.end()};
-}
-
-Frame WriteSettings(int pressure, int threshold1, int threshold2, int threshold3) {
-  LongFrame frame{FrameHeader, CmdWriteSettings};
-  WriteSigned16(frame, offset::PressureSetting, pressure);
-  WriteSigned16(frame, offset::Threshold1, threshold1);
-  WriteSigned16(frame, offset::Threshold2, threshold2);
-  WriteSigned16(frame, offset::Threshold3, threshold3);
-  Seal(frame);
-  return {frame.begin(), frame.end()};
-}
+using sim::ShortCommand;
 
 // The frames received since `from`.
 std::vector<Frame> FramesSince(std::size_t from) {
@@ -125,7 +112,7 @@ TEST_F(ToolTest, EveryButtonPutsItsFrameOnTheWireAndItsAnswerShows) {
       {Button5, ShortCommand(CmdSetZero), CmdSetZero},
       {Button4, ShortCommand(CmdCalibrate), CmdCalibrate},
       {Button3, ShortCommand(CmdReadVersion), CmdReadVersion},
-      {Button2, WriteSettings(2000, 0, 100, 2000), CmdWriteSettings},
+      {Button2, sim::WriteSettingsCommand(2000, 0, 100, 2000), CmdWriteSettings},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(ControlName(c.button));
@@ -145,7 +132,7 @@ TEST_F(ToolTest, EveryButtonPutsItsFrameOnTheWireAndItsAnswerShows) {
   tool->SetText(MaskEdit1, "2400");
   std::size_t mark = ReceivedFrames().size();
   tool->Click(Button6);
-  EXPECT_TRUE(WaitFor([&] { return Received(mark, WriteSettings(1500, 10, 200, 2400)); }));
+  EXPECT_TRUE(WaitFor([&] { return Received(mark, sim::WriteSettingsCommand(1500, 10, 200, 2400)); }));
   tool->SetText(MaskEdit4, "");
   mark = ReceivedFrames().size();
   tool->Click(Button9);

@@ -20,24 +20,32 @@ std::string Environment(const char* name) {
   return value;
 }
 
-HWND MainWindowOf(DWORD process_id) {
+// The first top-level window of the process that `matches` accepts.
+HWND TopWindowOf(DWORD process_id, bool (*matches)(HWND)) {
   struct Search {
     DWORD pid;
+    bool (*matches)(HWND);
     HWND found;
-  } search{process_id, nullptr};
+  } search{process_id, matches, nullptr};
   EnumWindows(
       [](HWND hwnd, LPARAM param) {
         auto* s = reinterpret_cast<Search*>(param);
         DWORD pid = 0;
         GetWindowThreadProcessId(hwnd, &pid);
-        wchar_t name[16] = {};
-        GetClassNameW(hwnd, name, 16);
-        if (pid != s->pid || lstrcmpW(name, L"TForm1") != 0) return TRUE;
+        if (pid != s->pid || !s->matches(hwnd)) return TRUE;
         s->found = hwnd;
         return FALSE;
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND MainWindowOf(DWORD process_id) {
+  return TopWindowOf(process_id, [](HWND hwnd) {
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    return lstrcmpW(name, L"TForm1") == 0;
+  });
 }
 
 std::string WindowTextOf(HWND hwnd) {
@@ -114,23 +122,11 @@ void Tool::DeviceChange(WPARAM code, const std::string& interface_name) const {
 }
 
 HWND MessageBoxOf(DWORD process_id) {
-  struct Search {
-    DWORD pid;
-    HWND found;
-  } search{process_id, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(hwnd, &pid);
-        wchar_t title[32] = {};
-        GetWindowTextW(hwnd, title, 32);
-        if (pid != s->pid || lstrcmpW(title, L"NP72 Viewer") != 0 || !IsWindowVisible(hwnd)) return TRUE;
-        s->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return TopWindowOf(process_id, [](HWND hwnd) {
+    wchar_t title[32] = {};
+    GetWindowTextW(hwnd, title, 32);
+    return lstrcmpW(title, L"NP72 Viewer") == 0 && IsWindowVisible(hwnd) != FALSE;
+  });
 }
 
 std::string MessageText(HWND box) {
