@@ -5,13 +5,21 @@
 #include <unistd.h>
 
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 namespace np72::qt {
 
 std::string GuardName(const char* base) {
-  return std::string(base) + "." + std::to_string(getuid());
+  // One instance per user's desktop session: a second login of the same user
+  // is a session of its own.
+  std::string name = std::string(base) + "." + std::to_string(getuid());
+  if (const char* session = std::getenv("XDG_SESSION_ID"); session != nullptr && *session != '\0') {
+    name += ".";
+    name += session;
+  }
+  return name;
 }
 
 bool SocketInstanceGuard::Acquire() {
