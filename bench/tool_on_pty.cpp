@@ -4,8 +4,11 @@
 // USB device, so udev would never name it the sensor.
 //
 //   np72-on-pty /dev/pts/N
+#include <unistd.h>
+
 #include <QApplication>
 #include <cstdio>
+#include <string>
 
 #include "fake_device_source.h"
 #include "qt/front_end.h"
@@ -27,8 +30,9 @@ int main(int argc, char* argv[]) {
   Hotplug hotplug(udev);
   QtDialogs dialogs;
   QtSerialDevice serial(dialogs);
-  // Its own guard: a measuring run leaves the tool itself free to start.
-  SocketInstanceGuard guard(GuardName("np72-on-pty"));
+  // A guard of its own process: measuring runs leave the tool, and each
+  // other, free to start.
+  SocketInstanceGuard guard(GuardName("np72-on-pty") + "." + std::to_string(getpid()));
   FrontEnd front_end(Host{serial, hotplug, hotplug, guard, dialogs});
   hotplug.SetReceiver([&](const np72::DeviceChange& event) { front_end.DeviceChanged(event); });
   front_end.Start();

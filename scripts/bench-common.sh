@@ -57,7 +57,7 @@ start_sensor() {
 # The tool with the sensor present at start; returns once it has asked the
 # sensor for its settings (the port is open and the window built).
 start_tool() {
-  "$BUILD_DIR/bench/np72-on-pty" "$SENSOR_TTY" >"$WORK/tool.log" 2>&1 &
+  "$BUILD_DIR/bench/np72-on-pty" "$SENSOR_TTY" >"$WORK/tool.log" 2>&1 3>&- &
   TOOL_PID=$!
   for _ in $(seq 200); do
     grep -q '^rx' "$WORK/sim.log" && return 0
