@@ -14,10 +14,6 @@ using namespace np72::stress;
 
 namespace {
 
-constexpr int kTimeoutMs = 5000;
-// A hang, not a slow machine: a zero-timer waits far less than this even
-// while the machine runs other tests beside this one.
-constexpr qint64 kResponsiveMs = 250;
 // Long enough for three polls at 500 ms.
 constexpr int kFaultSpanMs = 1600;
 
@@ -92,9 +88,7 @@ class FaultsTest : public QObject {
     QVERIFY(!rig_->Text(Control::Edit2).isEmpty());
     QVERIFY(rig_->ActiveLook());
     QCOMPARE_LT(WorstZeroTimerWaitMs(50), kResponsiveMs);
-    const Holdings after = Held();
-    QCOMPARE(after.threads, before_.threads);
-    QCOMPARE(after.descriptors, before_.descriptors);
+    ExpectHeldAsBefore(before_);
   }
 
   std::unique_ptr<ToolRig> rig_;

@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <unistd.h>
 
+#include <QtTest>
 #include <fstream>
 
 namespace np72::stress {
@@ -29,6 +30,12 @@ std::size_t ResidentBytes() {
   std::size_t size = 0, resident = 0;
   statm >> size >> resident;
   return resident * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+}
+
+void ExpectHeldAsBefore(const Holdings& before) {
+  const Holdings after = Held();
+  QCOMPARE(after.threads, before.threads);
+  QCOMPARE(after.descriptors, before.descriptors);
 }
 
 }  // namespace np72::stress

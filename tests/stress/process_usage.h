@@ -9,10 +9,11 @@ namespace np72::stress {
 struct Holdings {
   int threads = 0;
   int descriptors = 0;
-  bool operator==(const Holdings&) const = default;
 };
 
 Holdings Held();
 std::size_t ResidentBytes();
+// A test check: the same threads and descriptors as `before`.
+void ExpectHeldAsBefore(const Holdings& before);
 
 }  // namespace np72::stress

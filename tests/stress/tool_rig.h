@@ -16,6 +16,9 @@
 
 namespace np72::stress {
 
+// For what the tool does at once or on its next poll.
+inline constexpr int kTimeoutMs = 5000;
+
 class RecordingDialogs final : public Dialogs {
  public:
   void ShowMessage(std::string_view text) override { shown.emplace_back(text); }
