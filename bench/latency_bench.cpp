@@ -5,7 +5,12 @@
 // packet brings it; the time is taken just before that write and again when
 // Edit2, the last text the frame changes, emits textChanged.
 //
-//   np72_latency_bench [frames]       default 2000; prints median, p99, max
+//   np72_latency_bench [frames [pause_ms]]    default 2000 frames 3 ms apart;
+//                                             prints median, p99 and max
+//
+// Between frames the tool's loop goes back to waiting: 3 ms is about the time
+// from the tool's poll to the sensor's answer over USB; longer pauses leave
+// the machine idle, as between polls.
 #include <poll.h>
 #include <unistd.h>
 
@@ -31,8 +36,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr int kWarmUp = 50;
-// Between frames the tool's loop goes back to waiting, as between polls.
-constexpr auto kPause = std::chrono::milliseconds(3);
 constexpr auto kPatience = std::chrono::seconds(2);
 
 // What the tool writes (its polls) is read and dropped, so that the pty never fills.
@@ -59,6 +62,7 @@ int main(int argc, char* argv[]) {
   }
   QApplication application(argc, argv);
   const int frames = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
+  const std::chrono::milliseconds pause(argc > 2 ? std::max(0, std::atoi(argv[2])) : 3);
   auto terminal = sim::PseudoTerminal::Open();
   if (!terminal) {
     std::perror("pseudo-terminal");
@@ -93,7 +97,7 @@ int main(int argc, char* argv[]) {
   std::thread sensor([&] {
     const int master = terminal->Master();
     for (int i = 0; i < frames + kWarmUp; ++i) {
-      std::this_thread::sleep_for(kPause);
+      std::this_thread::sleep_for(pause);
       DrainHostWrites(master);
       // Every frame shows a pressure other than the one before it.
       const ShortFrame frame = sim::CurrentDataFrame(static_cast<std::int16_t>(10000 + i % 2 * 100),
@@ -111,8 +115,8 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "%d of %d frames never showed\n", lost, frames + kWarmUp);
     return 1;
   }
-  std::printf("last byte on the pty to Edit2's text, %zu frames: median %.0f us, p99 %.0f us, max %.0f us\n",
-              latencies_us.size(), Percentile(latencies_us, 0.5), Percentile(latencies_us, 0.99),
+  std::printf("last byte on the pty to Edit2's text, %zu frames %lld ms apart: median %.0f us, p99 %.0f us, max %.0f us\n",
+              latencies_us.size(), static_cast<long long>(pause.count()), Percentile(latencies_us, 0.5), Percentile(latencies_us, 0.99),
               *std::max_element(latencies_us.begin(), latencies_us.end()));
   return 0;
 }
