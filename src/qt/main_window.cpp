@@ -34,14 +34,14 @@ MainWindow::MainWindow() {
 
   // Parents come before their children and siblings from bottom to top, so
   // creating in table order stacks every control as the form does.
-  for (const ControlSpec& spec : ControlTable()) {
-    QWidget* w = Create(spec, widget(spec.parent));
-    w->setObjectName(ControlName(spec.id));
-    w->setFont(ToQFont(spec.font));
-    w->setGeometry(spec.left, spec.top, spec.width, spec.height);
+  for (const ControlRow& row : ControlTable()) {
+    QWidget* w = Create(row, widget(row.parent));
+    w->setObjectName(ControlName(row.id));
+    w->setFont(ToQFont(row.font));
+    w->setGeometry(row.left, row.top, row.width, row.height);
     if (auto* label = qobject_cast<QLabel*>(w)) label->resize(label->sizeHint());
-    w->setVisible(spec.visibleAtStart);
-    widgets_[static_cast<std::size_t>(spec.id)] = w;
+    w->setVisible(row.visibleAtStart);
+    widgets_[static_cast<std::size_t>(row.id)] = w;
   }
   ChainTabOrder();
 
@@ -49,11 +49,11 @@ MainWindow::MainWindow() {
   resize(kMainWindow.width, kMainWindow.height);
 }
 
-QWidget* MainWindow::Create(const ControlSpec& spec, QWidget* parent) {
-  const QString text = QString::fromUtf8(spec.text);
-  switch (spec.kind) {
+QWidget* MainWindow::Create(const ControlRow& row, QWidget* parent) {
+  const QString text = QString::fromUtf8(row.text);
+  switch (row.kind) {
     case ControlKind::Panel: {
-      auto* panel = new Panel(spec.bevel, parent);
+      auto* panel = new Panel(row.bevel, parent);
       panel->setText(text);
       return panel;
     }
@@ -77,7 +77,7 @@ QWidget* MainWindow::Create(const ControlSpec& spec, QWidget* parent) {
     case ControlKind::Button: {
       auto* button = new QPushButton(text, parent);
       button->setAutoDefault(false);
-      connect(button, &QPushButton::clicked, this, [this, id = spec.id] {
+      connect(button, &QPushButton::clicked, this, [this, id = row.id] {
         if (onClick_) onClick_(id);
       });
       return button;
@@ -98,15 +98,15 @@ QWidget* MainWindow::Create(const ControlSpec& spec, QWidget* parent) {
 void MainWindow::ChainTabOrder() {
   const auto table = ControlTable();
   const auto row_of = [&](Control control) {
-    const auto row = std::find_if(table.begin(), table.end(), [&](const ControlSpec& s) { return s.id == control; });
+    const auto row = std::find_if(table.begin(), table.end(), [&](const ControlRow& s) { return s.id == control; });
     return row - table.begin();
   };
-  std::vector<const ControlSpec*> focusable;
-  for (const ControlSpec& spec : table) {
-    if (spec.tabOrder >= 0 && widget(spec.id)->focusPolicy() != Qt::NoFocus) focusable.push_back(&spec);
+  std::vector<const ControlRow*> focusable;
+  for (const ControlRow& row : table) {
+    if (row.tabOrder >= 0 && widget(row.id)->focusPolicy() != Qt::NoFocus) focusable.push_back(&row);
   }
   // Each parent's controls in their tab order, the parents in table order.
-  std::stable_sort(focusable.begin(), focusable.end(), [&](const ControlSpec* a, const ControlSpec* b) {
+  std::stable_sort(focusable.begin(), focusable.end(), [&](const ControlRow* a, const ControlRow* b) {
     const auto pa = a->parent == Control::Form1 ? -1 : row_of(a->parent);
     const auto pb = b->parent == Control::Form1 ? -1 : row_of(b->parent);
     return pa != pb ? pa < pb : a->tabOrder < b->tabOrder;

@@ -25,7 +25,7 @@ class MainWindow final : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  QWidget* Create(const ControlSpec& spec, QWidget* parent);
+  QWidget* Create(const ControlRow& row, QWidget* parent);
   void ChainTabOrder();
   void KeepOuterSize();
 

@@ -13,7 +13,7 @@ namespace np72::win32 {
 void ControlOps::SetText(Control control, std::string_view text) {
   HWND hwnd = window_.Of(control);
   SetWindowTextW(hwnd, Wide(text).c_str());
-  if (SpecOf(control).kind == ControlKind::Label) FitLabel(hwnd);
+  if (RowOf(control).kind == ControlKind::Label) FitLabel(hwnd);
 }
 
 void ControlOps::FitLabel(HWND label) {

@@ -25,11 +25,11 @@ struct WindowClass {
   DWORD exStyle;
 };
 
-WindowClass ClassOf(const ControlSpec& spec) {
+WindowClass ClassOf(const ControlRow& row) {
   constexpr DWORD kContainer = WS_CLIPCHILDREN;
-  switch (spec.kind) {
+  switch (row.kind) {
     case ControlKind::Panel:
-      return {Panel::kClassName, kContainer | (spec.bevel == Bevel::Lowered ? Panel::kLowered : 0), 0};
+      return {Panel::kClassName, kContainer | (row.bevel == Bevel::Lowered ? Panel::kLowered : 0), 0};
     case ControlKind::GroupBox: return {GroupBox::kClassName, kContainer, 0};
     case ControlKind::Label: return {L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
     case ControlKind::ReadOnlyEdit: return {L"EDIT", ES_READONLY | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
@@ -90,19 +90,19 @@ HWND MainWindow::Of(Control control) const {
 }
 
 void MainWindow::CreateControls() {
-  for (const ControlSpec& spec : ControlTable()) {
-    const WindowClass window_class = ClassOf(spec);
+  for (const ControlRow& row : ControlTable()) {
+    const WindowClass window_class = ClassOf(row);
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | window_class.style;
-    if (spec.visibleAtStart) style |= WS_VISIBLE;
-    HWND control = CreateWindowExW(window_class.exStyle, window_class.name, Wide(spec.text).c_str(), style, spec.left,
-                                   spec.top, spec.width, spec.height, Of(spec.parent),
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(spec.id))),
+    if (row.visibleAtStart) style |= WS_VISIBLE;
+    HWND control = CreateWindowExW(window_class.exStyle, window_class.name, Wide(row.text).c_str(), style, row.left,
+                                   row.top, row.width, row.height, Of(row.parent),
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(row.id))),
                                    GetModuleHandleW(nullptr), nullptr);
     // Each parent's children come from bottom to top: a later one lies over an earlier one.
     SetWindowPos(control, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(spec.font.family, spec.font.pixelHeight)), FALSE);
-    if (spec.kind == ControlKind::Memo) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
-    controls_[static_cast<std::size_t>(spec.id)] = control;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(row.font.family, row.font.pixelHeight)), FALSE);
+    if (row.kind == ControlKind::Memo) SendMessageW(control, EM_SETLIMITTEXT, 0, 0);
+    controls_[static_cast<std::size_t>(row.id)] = control;
   }
   // Series1 is drawn by its chart.
   controls_[static_cast<std::size_t>(Control::Series1)] = Of(Control::Chart1);

@@ -11,13 +11,13 @@ namespace {
 using enum Control;
 using K = ControlKind;
 
-constexpr ControlSpec Row(Control id, K kind, Control parent, int left, int top, int width, int height,
+constexpr ControlRow Row(Control id, K kind, Control parent, int left, int top, int width, int height,
                           const char* text, int tab_order, bool visible = true, Bevel bevel = Bevel::None,
                           Font font = kWindowFont) {
   return {id, kind, parent, left, top, width, height, text, font, tab_order, visible, bevel};
 }
 
-constexpr ControlSpec Flag(Control id, int top, int tab_order) {
+constexpr ControlRow Flag(Control id, int top, int tab_order) {
   return Row(id, K::Panel, GroupBox5, 5, top, 249, 25, "", tab_order, true, Bevel::Lowered);
 }
 
@@ -85,13 +85,13 @@ static_assert(kTable.size() == kControlCount - 2, "every control but Form1 and S
 
 }  // namespace
 
-std::span<const ControlSpec> ControlTable() {
+std::span<const ControlRow> ControlTable() {
   return kTable;
 }
 
-const ControlSpec& SpecOf(Control control) {
-  for (const ControlSpec& spec : kTable) {
-    if (spec.id == control) return spec;
+const ControlRow& RowOf(Control control) {
+  for (const ControlRow& row : kTable) {
+    if (row.id == control) return row;
   }
   throw std::out_of_range(std::string("no control table row for ") + ControlName(control));
 }

@@ -20,7 +20,7 @@ inline constexpr Font kWindowFont{"Tahoma", 13, 10};
 inline constexpr Font kPressureFont{"Tahoma", 19, 14};
 inline constexpr Font kSmallFont{"Tahoma", 11, 8};
 
-struct ControlSpec {
+struct ControlRow {
   Control id;
   ControlKind kind;
   Control parent;                // Form1 for the window's direct children
@@ -32,16 +32,16 @@ struct ControlSpec {
   Bevel bevel;
 };
 
-struct WindowSpec {
+struct WindowSetup {
   const char* title;
   int left, top, width, height;  // outer frame
   Font font;
   bool maximizeButton;
 };
 
-inline constexpr WindowSpec kMainWindow{"НП72", 646, 177, 926, 615, kWindowFont, false};
+inline constexpr WindowSetup kMainWindow{"НП72", 646, 177, 926, 615, kWindowFont, false};
 
-struct ChartSpec {
+struct ChartSetup {
   const char* title;
   Font titleFont;  // black
   int xMin, xMax;
@@ -52,16 +52,16 @@ struct ChartSpec {
   bool valueMarks;
 };
 
-inline constexpr ChartSpec kChart1{
+inline constexpr ChartSetup kChart1{
     "Выходное напряжение сенсора, мв", {"Arial", 13, 10}, 0, 200, -1, 2500, false, false, false, false};
 
 inline constexpr int kTimer1IntervalMs = 500;
 
 // Every control but Form1 and Series1, parents before their children, each
 // parent's children from bottom to top.
-std::span<const ControlSpec> ControlTable();
+std::span<const ControlRow> ControlTable();
 // The row of a control of the table.
-const ControlSpec& SpecOf(Control control);
+const ControlRow& RowOf(Control control);
 // A stable identifier for the control's window (Win32 control IDs).
 int ControlId(Control control);
 

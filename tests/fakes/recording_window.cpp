@@ -17,12 +17,12 @@ const char* ColourName(Colour colour) {
 
 RecordingWindow::RecordingWindow() {
   // The start state of the form's definition.
-  for (const ControlSpec& spec : ControlTable()) {
-    visible[spec.id] = spec.visibleAtStart;
-    if (spec.kind == ControlKind::MaskedField) {
-      fields[spec.id].Place(spec.text);
-    } else if (spec.kind != ControlKind::Memo) {
-      texts[spec.id] = spec.text;
+  for (const ControlRow& row : ControlTable()) {
+    visible[row.id] = row.visibleAtStart;
+    if (row.kind == ControlKind::MaskedField) {
+      fields[row.id].Place(row.text);
+    } else if (row.kind != ControlKind::Memo) {
+      texts[row.id] = row.text;
     }
   }
 }

@@ -74,25 +74,25 @@ class WindowTest : public QObject {
   }
 
   void everyControlHasItsRow() {
-    for (const ControlSpec& spec : ControlTable()) {
-      const QString name = QString::fromLatin1(ControlName(spec.id));
+    for (const ControlRow& row : ControlTable()) {
+      const QString name = QString::fromLatin1(ControlName(row.id));
       auto* widget = window_->findChild<QWidget*>(name);
       QVERIFY2(widget != nullptr, qPrintable(name));
-      QVERIFY2(KindMatches(spec.kind, widget), qPrintable(name));
-      QCOMPARE(widget->parentWidget()->objectName(), QString::fromLatin1(ControlName(spec.parent)));
-      QCOMPARE(TextOf(widget), QString::fromUtf8(spec.text));
-      QCOMPARE(widget->isHidden(), !spec.visibleAtStart);
-      QCOMPARE(widget->font().pixelSize(), spec.font.pixelHeight);
+      QVERIFY2(KindMatches(row.kind, widget), qPrintable(name));
+      QCOMPARE(widget->parentWidget()->objectName(), QString::fromLatin1(ControlName(row.parent)));
+      QCOMPARE(TextOf(widget), QString::fromUtf8(row.text));
+      QCOMPARE(widget->isHidden(), !row.visibleAtStart);
+      QCOMPARE(widget->font().pixelSize(), row.font.pixelHeight);
       const QString family = widget->font().family();
-      QVERIFY2(family == QString::fromUtf8(spec.font.family) || family == "Liberation Sans", qPrintable(family));
-      if (spec.kind == ControlKind::Label) {
+      QVERIFY2(family == QString::fromUtf8(row.font.family) || family == "Liberation Sans", qPrintable(family));
+      if (row.kind == ControlKind::Label) {
         // A label takes the size of its text and grows to the right of its place.
         auto* label = static_cast<QLabel*>(widget);
-        QCOMPARE(widget->pos(), QPoint(spec.left, spec.top));
+        QCOMPARE(widget->pos(), QPoint(row.left, row.top));
         QCOMPARE(widget->size(), label->sizeHint());
         QVERIFY(!label->wordWrap());
       } else {
-        QCOMPARE(widget->geometry(), QRect(spec.left, spec.top, spec.width, spec.height));
+        QCOMPARE(widget->geometry(), QRect(row.left, row.top, row.width, row.height));
       }
     }
   }
@@ -101,8 +101,8 @@ class WindowTest : public QObject {
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     QStringList shown;
-    for (const ControlSpec& spec : ControlTable()) {
-      if (window_->widget(spec.id)->isVisible()) shown << ControlName(spec.id);
+    for (const ControlRow& row : ControlTable()) {
+      if (window_->widget(row.id)->isVisible()) shown << ControlName(row.id);
     }
     QCOMPARE(shown, (QStringList{"GroupBox6", "Label10", "Image1"}));
   }
@@ -111,8 +111,8 @@ class WindowTest : public QObject {
     window_->show();
     window_->resize(600, 400);
     window_->resize(1200, 900);
-    for (const ControlSpec& spec : ControlTable()) {
-      QCOMPARE(window_->widget(spec.id)->pos(), QPoint(spec.left, spec.top));
+    for (const ControlRow& row : ControlTable()) {
+      QCOMPARE(window_->widget(row.id)->pos(), QPoint(row.left, row.top));
     }
   }
 
@@ -192,7 +192,7 @@ class WindowTest : public QObject {
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     auto* chart = static_cast<Chart*>(window_->widget(Control::Chart1));
-    QCOMPARE(&chart->spec(), &kChart1);
+    QCOMPARE(&chart->setup(), &kChart1);
     int paints = 0;
     PaintCounter counter(paints);
     chart->installEventFilter(&counter);

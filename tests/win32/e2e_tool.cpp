@@ -87,7 +87,7 @@ bool Tool::Close() {
 
 HWND Tool::Of(Control control) const {
   if (control == Control::Form1) return window_;
-  return GetDlgItem(Of(SpecOf(control).parent), ControlId(control));
+  return GetDlgItem(Of(RowOf(control).parent), ControlId(control));
 }
 
 std::string Tool::Text(Control control) const {

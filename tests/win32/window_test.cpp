@@ -27,7 +27,7 @@ class MainWindowTest : public testing::Test {
   // The control's window, found the way another program would: by control ID below its parent.
   HWND Find(Control control) const {
     if (control == Control::Form1) return window.Hwnd();
-    return GetDlgItem(Find(SpecOf(control).parent), ControlId(control));
+    return GetDlgItem(Find(RowOf(control).parent), ControlId(control));
   }
 
   MainWindow window;
@@ -51,22 +51,22 @@ TEST_F(MainWindowTest, FrameHasTitlePositionSizeAndNoMaximiseButton) {
 }
 
 TEST_F(MainWindowTest, EveryControlHasItsTextPlaceSizeVisibilityAndFont) {
-  for (const ControlSpec& spec : ControlTable()) {
-    SCOPED_TRACE(ControlName(spec.id));
-    HWND control = Find(spec.id);
+  for (const ControlRow& row : ControlTable()) {
+    SCOPED_TRACE(ControlName(row.id));
+    HWND control = Find(row.id);
     ASSERT_NE(control, nullptr);
-    EXPECT_EQ(control, window.Of(spec.id));
-    EXPECT_EQ(TextOf(control), spec.text);
+    EXPECT_EQ(control, window.Of(row.id));
+    EXPECT_EQ(TextOf(control), row.text);
     const RECT rect = RectInParent(control);
-    EXPECT_EQ(rect.left, spec.left);
-    EXPECT_EQ(rect.top, spec.top);
-    EXPECT_EQ(rect.right - rect.left, spec.width);
-    EXPECT_EQ(rect.bottom - rect.top, spec.height);
-    EXPECT_EQ((GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0, spec.visibleAtStart);
+    EXPECT_EQ(rect.left, row.left);
+    EXPECT_EQ(rect.top, row.top);
+    EXPECT_EQ(rect.right - rect.left, row.width);
+    EXPECT_EQ(rect.bottom - rect.top, row.height);
+    EXPECT_EQ((GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0, row.visibleAtStart);
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_EQ(Utf8(font.lfFaceName), spec.font.family);
-    EXPECT_EQ(font.lfHeight, -spec.font.pixelHeight);
+    EXPECT_EQ(Utf8(font.lfFaceName), row.font.family);
+    EXPECT_EQ(font.lfHeight, -row.font.pixelHeight);
   }
 }
 

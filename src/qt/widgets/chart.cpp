@@ -15,7 +15,7 @@ constexpr int kTickLength = 4;
 
 }  // namespace
 
-Chart::Chart(const ChartSpec& spec, QWidget* parent) : QWidget(parent), spec_(spec), titleFont_(ToQFont(spec.titleFont)) {
+Chart::Chart(const ChartSetup& setup, QWidget* parent) : QWidget(parent), setup_(setup), titleFont_(ToQFont(setup.titleFont)) {
   points_.reserve(256);
 }
 
@@ -31,15 +31,15 @@ void Chart::addPoint(int x, int y, const QColor& colour) {
 
 QRect Chart::PlotArea() const {
   const QFontMetrics labels = fontMetrics();
-  const int left = kMargin + labels.horizontalAdvance(QString::number(spec_.yMax)) + kTickLength + 4;
+  const int left = kMargin + labels.horizontalAdvance(QString::number(setup_.yMax)) + kTickLength + 4;
   const int top = kMargin + QFontMetrics(titleFont_).height() + kMargin;
   const int bottom = height() - kMargin - labels.height() - kTickLength;
   return QRect(QPoint(left, top), QPoint(width() - 2 * kMargin, bottom));
 }
 
 QPointF Chart::Map(const QRect& area, double x, double y) const {
-  const double fx = (x - spec_.xMin) / double(spec_.xMax - spec_.xMin);
-  const double fy = (y - spec_.yMin) / double(spec_.yMax - spec_.yMin);
+  const double fx = (x - setup_.xMin) / double(setup_.xMax - setup_.xMin);
+  const double fy = (y - setup_.yMin) / double(setup_.yMax - setup_.yMin);
   return {area.left() + fx * area.width(), area.bottom() - fy * area.height()};
 }
 
@@ -47,8 +47,8 @@ void Chart::DrawAxes(QPainter& painter, const QRect& area) const {
   const QFontMetrics labels = fontMetrics();
   QPen grid(QColor(192, 192, 192));
   grid.setStyle(Qt::DotLine);
-  for (int y = 0; y <= spec_.yMax; y += kYStep) {
-    const int py = qRound(Map(area, spec_.xMin, y).y());
+  for (int y = 0; y <= setup_.yMax; y += kYStep) {
+    const int py = qRound(Map(area, setup_.xMin, y).y());
     painter.setPen(grid);
     painter.drawLine(area.left(), py, area.right(), py);
     painter.setPen(Qt::black);
@@ -56,8 +56,8 @@ void Chart::DrawAxes(QPainter& painter, const QRect& area) const {
     const QString text = QString::number(y);
     painter.drawText(area.left() - kTickLength - 2 - labels.horizontalAdvance(text), py + labels.ascent() / 2, text);
   }
-  for (int x = spec_.xMin; x <= spec_.xMax; x += kXStep) {
-    const int px = qRound(Map(area, x, spec_.yMin).x());
+  for (int x = setup_.xMin; x <= setup_.xMax; x += kXStep) {
+    const int px = qRound(Map(area, x, setup_.yMin).x());
     painter.setPen(grid);
     painter.drawLine(px, area.top(), px, area.bottom());
     painter.setPen(Qt::black);
@@ -77,7 +77,7 @@ void Chart::paintEvent(QPaintEvent*) {
   painter.setFont(titleFont_);
   painter.setPen(Qt::black);
   const QRect title(0, kMargin, width(), QFontMetrics(titleFont_).height());
-  painter.drawText(title, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, QString::fromUtf8(spec_.title));
+  painter.drawText(title, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, QString::fromUtf8(setup_.title));
 
   painter.setFont(font());
   const QRect area = PlotArea();

@@ -18,9 +18,9 @@ class Chart final : public QWidget {
     QColor colour;
   };
 
-  Chart(const ChartSpec& spec, QWidget* parent);
+  Chart(const ChartSetup& setup, QWidget* parent);
 
-  const ChartSpec& spec() const { return spec_; }
+  const ChartSetup& setup() const { return setup_; }
   const std::vector<Point>& points() const { return points_; }
   // Both only store and schedule one repaint: a reading adds 200 points.
   void clearPoints();
@@ -34,7 +34,7 @@ class Chart final : public QWidget {
   QPointF Map(const QRect& area, double x, double y) const;
   void DrawAxes(QPainter& painter, const QRect& area) const;
 
-  const ChartSpec& spec_;
+  const ChartSetup& setup_;
   QFont titleFont_;
   std::vector<Point> points_;
 };
