@@ -11,9 +11,8 @@ namespace {
 using enum Control;
 using K = ControlKind;
 
-constexpr ControlRow Row(Control id, K kind, Control parent, int left, int top, int width, int height,
-                          const char* text, int tab_order, bool visible = true, Bevel bevel = Bevel::None,
-                          Font font = kWindowFont) {
+constexpr ControlRow Row(Control id, K kind, Control parent, int left, int top, int width, int height, const char* text,
+                         int tab_order, bool visible = true, Bevel bevel = Bevel::None, Font font = kWindowFont) {
   return {id, kind, parent, left, top, width, height, text, font, tab_order, visible, bevel};
 }
 

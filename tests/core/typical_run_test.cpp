@@ -119,8 +119,8 @@ TEST_F(TypicalRunTest, FromStartToClose) {
   for (const auto& [button, code] : {std::pair{Control::Button7, 3}, {Control::Button5, 4}, {Control::Button4, 5}}) {
     Text(Control::Edit12).clear();
     Click(button);
-    EXPECT_EQ(LastCommand(), (Bytes{0x5D, static_cast<std::uint8_t>(code), 0, 0, 0, 0, 0,
-                                    static_cast<std::uint8_t>(0x5D ^ code)}));
+    EXPECT_EQ(LastCommand(),
+              (Bytes{0x5D, static_cast<std::uint8_t>(code), 0, 0, 0, 0, 0, static_cast<std::uint8_t>(0x5D ^ code)}));
     EXPECT_FALSE(Text(Control::Edit12).empty()) << ControlName(button);
   }
 
@@ -174,8 +174,8 @@ TEST_F(TypicalRunTest, ASensorThatMisbehavesIsHeardAgainOnceItRecovers) {
   form.WMDeviceChange({kDeviceArrival, kSensor});
   Pump();
   model.HoldPressure(4321);
-  for (const sim::Fault fault : {sim::Fault::Garbage, sim::Fault::Split, sim::Fault::Coalesce,
-                                 sim::Fault::BadChecksum, sim::Fault::Silent}) {
+  for (const sim::Fault fault :
+       {sim::Fault::Garbage, sim::Fault::Split, sim::Fault::Coalesce, sim::Fault::BadChecksum, sim::Fault::Silent}) {
     model.SetFault(fault);
     for (int i = 0; i < 10; ++i) Tick();
     model.SetFault(sim::Fault::None);
