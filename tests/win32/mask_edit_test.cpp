@@ -6,16 +6,11 @@
 
 #include "win32/control_ops.h"
 #include "win32/main_window.h"
+#include "window_text.h"
 #include "win32/text.h"
 
 namespace np72::win32 {
 namespace {
-
-std::string TextOf(HWND hwnd) {
-  wchar_t text[16] = {};
-  SendMessageW(hwnd, WM_GETTEXT, 16, reinterpret_cast<LPARAM>(text));
-  return Utf8(text);
-}
 
 // One step of editing: a text placed by WM_SETTEXT, typed characters, or a key.
 struct Step {

@@ -3,17 +3,12 @@
 
 #include "win32/control_ops.h"
 #include "win32/main_window.h"
+#include "window_text.h"
 #include "win32/text.h"
 #include "window/control_table.h"
 
 namespace np72::win32 {
 namespace {
-
-std::string TextOf(HWND hwnd) {
-  wchar_t text[512] = {};
-  SendMessageW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
-  return Utf8(text);
-}
 
 RECT RectInParent(HWND hwnd) {
   RECT rect;
