@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "link/sensor_names.h"
+
 namespace np72::qt {
 
 namespace {
@@ -26,7 +28,7 @@ std::string SerialOf(const UdevRecord& record) {
 }  // namespace
 
 bool IsSensor(const UdevRecord& record) {
-  const auto has_marker = [&](const char* property) { return record.Property(property).find("NP72") != std::string::npos; };
+  const auto has_marker = [&](const char* property) { return NamesSensor(record.Property(property)); };
   return Upper(record.Property("ID_VENDOR_ID")) == "0483" && Upper(record.Property("ID_MODEL_ID")) == "5740" &&
          (has_marker("ID_SERIAL_SHORT") || has_marker("ID_SERIAL"));
 }
